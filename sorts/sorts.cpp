@@ -1,0 +1,44 @@
+#include "sorts.h"
+
+void Insert_a(int *values, int count) {
+    // i + 1 < count, not i < count - 1: the latter overflows for count == INT_MIN.
+    for (int i = 0; i + 1 < count; i++) {
+        int key = values[i + 1];
+        int j = i + 1;
+        while (j > 0 && values[j - 1] > key) {
+            values[j] = values[j - 1];
+            j--;
+        }
+        values[j] = key;
+    }
+}
+
+void QuickSort(int *values, int low, int high) {
+    if (low >= high) {
+        return;
+    }
+    int i = low;
+    int j = high;
+    int pivot = values[low];
+    while (i < j) {
+        // Elements equal to the pivot stay right of it when found there, move right when found
+        // left.
+        while (i < j && values[j] >= pivot) {
+            j--;
+        }
+        if (i < j) {
+            values[i] = values[j];
+            i++;
+        }
+        while (i < j && values[i] < pivot) {
+            i++;
+        }
+        if (i < j) {
+            values[j] = values[i];
+            j--;
+        }
+    }
+    values[i] = pivot;
+    QuickSort(values, low, i - 1);
+    QuickSort(values, i + 1, high);
+}
