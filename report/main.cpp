@@ -50,7 +50,7 @@ int main() {
                 (t4 - t3) / 1000);
 
     // A report that did not reach its destination whole must not pass for success.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         int error = errno;
         std::fprintf(stderr, "quicksort-and-insert: cannot write the report: %s\n",
                      error != 0 ? std::strerror(error) : "write error");

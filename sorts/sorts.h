@@ -13,10 +13,11 @@ void Insert_a(int *values, int count);
 // With low >= high it returns at once without reading the array. Not stable.
 // Invariant of a partition: values[low .. i-1] < pivot <= values[j+1 .. high], and the one slot
 // not holding a live value (the hole) is values[i] or values[j].
-// Recursion depth: each call recurses on both sides, the left first. On ascending, descending or
-// all-equal input every partition peels off one element, so a range of n elements nests about n
-// calls deep (unless the compiler turns the second call into a jump). Keep such ranges to a few
-// tens of thousands of elements on a default 8 MiB stack.
+// Recursion depth: each call sorts both sides by real recursive calls, the left one first. On
+// ascending, descending or all-equal input every partition peels off one element, so a range of
+// n elements nests n calls deep. A call's frame is 24 to 48 bytes in a native x86-64 build, 80 in
+// the 64-bit Windows build and about 380 under AddressSanitizer, so keep such ranges below some
+// 10,000 elements unless the stack is known to be larger than the usual 1 to 8 MiB.
 void QuickSort(int *values, int low, int high);
 
 #endif

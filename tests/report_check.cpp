@@ -76,6 +76,7 @@ std::vector<int> listing_values(const std::string &line) {
 // What this platform's rand() gives from its default state: this checker never seeds it either.
 std::vector<int> host_rand_data() {
     std::vector<int> data;
+    data.reserve(100);
     for (int i = 0; i < 100; i++) {
         data.push_back(std::rand() % 1000);
     }
@@ -169,7 +170,7 @@ int main(int argc, char **argv) {
     }
     run().out = read_file(argv[1]);
     run().err = read_file(argv[2]);
-    run().status = std::atoi(argv[3]);
+    run().status = static_cast<int>(std::strtol(argv[3], nullptr, 10));
     run().host_rand = host_rand_data();
     return RUN_ALL_TESTS();
 }

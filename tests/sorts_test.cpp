@@ -47,7 +47,7 @@ void expect_sorts_range(const Algorithm &algorithm, const std::vector<int> &data
     buffer.insert(buffer.end(), kGuardCount, kRightGuard);
 
     std::vector<int> expected = buffer;
-    std::sort(expected.begin() + kGuardCount + low, expected.begin() + kGuardCount + high + 1);
+    std::sort(expected.begin() + (kGuardCount + low), expected.begin() + (kGuardCount + high + 1));
 
     algorithm.sort(buffer.data() + kGuardCount, low, high);
     EXPECT_EQ(buffer, expected) << algorithm.name << " on [" << low << ", " << high << "] of "
@@ -126,9 +126,7 @@ enum class Shape { Uniform, Ascending, Descending, FewDistinct };
 std::vector<int> make_data(std::mt19937 &random, int n, Shape shape, int min_value, int max_value) {
     std::uniform_int_distribution<int> value(min_value, max_value);
     std::vector<int> data(static_cast<std::size_t>(n));
-    for (int &x : data) {
-        x = value(random);
-    }
+    std::generate(data.begin(), data.end(), [&] { return value(random); });
     switch (shape) {
     case Shape::Uniform:
         break;
@@ -139,9 +137,9 @@ std::vector<int> make_data(std::mt19937 &random, int n, Shape shape, int min_val
         std::sort(data.rbegin(), data.rend());
         break;
     case Shape::FewDistinct:
-        for (int &x : data) {
-            x = min_value + static_cast<int>(static_cast<unsigned>(x) % 3U);
-        }
+        std::transform(data.begin(), data.end(), data.begin(), [&](int x) {
+            return min_value + static_cast<int>(static_cast<unsigned>(x) % 3U);
+        });
         break;
     }
     return data;

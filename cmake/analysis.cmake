@@ -1,0 +1,26 @@
+# clang-tidy, cppcheck and valgrind memcheck as tests. The linters read every source file of the
+# project; the build's compile_commands.json tells clang-tidy how each one is compiled.
+find_program(QSI_CLANG_TIDY clang-tidy REQUIRED)
+find_program(QSI_CPPCHECK cppcheck REQUIRED)
+find_program(QSI_VALGRIND valgrind REQUIRED)
+
+file(GLOB_RECURSE QSI_SOURCES CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}
+     sorts/*.cpp report/*.cpp tests/*.cpp fuzz/*.cpp bench/*.cpp)
+
+add_test(NAME clang_tidy
+         COMMAND ${QSI_CLANG_TIDY} -p ${PROJECT_BINARY_DIR} --quiet ${QSI_SOURCES}
+         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+set_tests_properties(clang_tidy PROPERTIES LABELS lint FAIL_REGULAR_EXPRESSION "warning:|error:")
+
+add_test(NAME cppcheck
+         COMMAND ${QSI_CPPCHECK} --enable=warning,style,performance,portability --std=c++17
+                 --library=googletest --inline-suppr --error-exitcode=1 --quiet
+                 --suppressions-list=.cppcheck-suppressions -I sorts -I report ${QSI_SOURCES}
+         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+set_tests_properties(cppcheck PROPERTIES LABELS lint)
+
+add_test(NAME report_valgrind
+         COMMAND ${QSI_VALGRIND} --quiet --error-exitcode=1 --leak-check=full
+                 --show-leak-kinds=all --errors-for-leak-kinds=all
+                 $<TARGET_FILE:quicksort-and-insert>)
+set_tests_properties(report_valgrind PROPERTIES LABELS memcheck)
