@@ -1,0 +1,20 @@
+# Renders CSV with PLOT into SVG and checks that every panel and every algorithm's line is there.
+file(REMOVE "${SVG}")
+execute_process(COMMAND "${PLOT}" "${CSV}" "${SVG}" RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT EXISTS "${SVG}")
+    message(FATAL_ERROR "plot.sh failed (${status})")
+endif()
+file(READ "${SVG}" svg)
+foreach(text "<svg" "random 0…999" "random over all int" "ascending" "descending" "all equal"
+             "four distinct values" "Insert_a" "QuickSort" "std::sort" "std::stable_sort")
+    string(FIND "${svg}" "${text}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the plot lacks '${text}'")
+    endif()
+endforeach()
+# A panel with no data points draws no path for its lines.
+string(REGEX MATCHALL "<path[^>]*d='M" paths "${svg}")
+list(LENGTH paths count)
+if(count LESS 24)
+    message(FATAL_ERROR "the plot has ${count} drawn paths, fewer than 6 panels x 4 lines")
+endif()
