@@ -22,8 +22,7 @@ void QuickSort(int *values, int low, int high) { // NOLINT(misc-no-recursion)
     int j = high;
     int pivot = values[low];
     while (i < j) {
-        // Elements equal to the pivot stay right of it when found there, move right when found
-        // left.
+        // An element equal to the pivot ends up on its right, from whichever side it came.
         while (i < j && values[j] >= pivot) {
             j--;
         }
