@@ -1,12 +1,19 @@
-# clang-tidy, cppcheck and valgrind memcheck as tests. The linters read every source file of the
-# project; the build's compile_commands.json tells clang-tidy how each one is compiled.
+# clang-format, clang-tidy, cppcheck and valgrind memcheck as tests. The linters read every source
+# file of the project; the build's compile_commands.json tells clang-tidy how each is compiled.
 find_program(QSI_CLANG_TIDY clang-tidy REQUIRED)
 find_program(QSI_RUN_CLANG_TIDY run-clang-tidy REQUIRED)
+find_program(QSI_CLANG_FORMAT clang-format REQUIRED)
 find_program(QSI_CPPCHECK cppcheck REQUIRED)
 find_program(QSI_VALGRIND valgrind REQUIRED)
 
 file(GLOB_RECURSE QSI_SOURCES CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}
      sorts/*.cpp report/*.cpp tests/*.cpp fuzz/*.cpp bench/*.cpp)
+file(GLOB_RECURSE QSI_HEADERS CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR} sorts/*.h report/*.h)
+
+add_test(NAME clang_format
+         COMMAND ${QSI_CLANG_FORMAT} --dry-run --Werror ${QSI_SOURCES} ${QSI_HEADERS}
+         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+set_tests_properties(clang_format PROPERTIES LABELS lint)
 
 # run-clang-tidy lints the files of compile_commands.json that match, on every core.
 list(TRANSFORM QSI_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/ OUTPUT_VARIABLE tidy_files)
