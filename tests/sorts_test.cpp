@@ -1,5 +1,6 @@
 // Both sorts against a table of hand-picked cases and against std::sort on random data, always
-// inside a buffer with guard elements so that a read-modify-write outside the range shows.
+// inside a buffer with guard elements, so that a write outside the range, or a guard wrongly
+// taken into it, shows.
 
 #include "sorts.h"
 
@@ -7,7 +8,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdint>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -75,7 +76,7 @@ const TableCase kTable[] = {
     {"pivot_is_maximum", {9, 5, 3, 0, 1}},
     {"pivot_repeated_on_both_sides", {4, 4, 1, 4, 7, 4, 0, 4}},
     {"organ_pipe", {1, 3, 5, 7, 6, 4, 2, 0}},
-    {"report_sized_sawtooth",
+    {"sawtooth_with_duplicates",
      {5, 4, 3, 2, 1, 0, 5, 4, 3, 2, 1, 0, 5, 4, 3, 2, 1, 0, 999, 0, 999, 0, 999, 998}},
 };
 
