@@ -17,6 +17,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <numeric>
 #include <random>
 #include <set>
 #include <string>
@@ -40,35 +41,29 @@ const InputKind kInputs[] = {
 std::vector<int> make_input(Input input, int n, unsigned seed) {
     std::mt19937 random(seed);
     std::vector<int> data(static_cast<std::size_t>(n));
+    auto uniform = [&](int min, int max) {
+        std::uniform_int_distribution<int> value(min, max);
+        std::generate(data.begin(), data.end(), [&] { return value(random); });
+    };
     switch (input) {
-    case Input::Random1000: {
-        std::uniform_int_distribution<int> value(0, 999);
-        std::generate(data.begin(), data.end(), [&] { return value(random); });
+    case Input::Random1000:
+        uniform(0, 999);
         break;
-    }
-    case Input::RandomInt: {
-        std::uniform_int_distribution<int> value(INT_MIN, INT_MAX);
-        std::generate(data.begin(), data.end(), [&] { return value(random); });
+    case Input::RandomInt:
+        uniform(INT_MIN, INT_MAX);
         break;
-    }
     case Input::Ascending:
-        for (int i = 0; i < n; i++) {
-            data[static_cast<std::size_t>(i)] = i;
-        }
+        std::iota(data.begin(), data.end(), 0);
         break;
     case Input::Descending:
-        for (int i = 0; i < n; i++) {
-            data[static_cast<std::size_t>(i)] = n - i;
-        }
+        std::iota(data.rbegin(), data.rend(), 1);
         break;
     case Input::AllEqual:
         std::fill(data.begin(), data.end(), 7);
         break;
-    case Input::FewDistinct: {
-        std::uniform_int_distribution<int> value(0, 3);
-        std::generate(data.begin(), data.end(), [&] { return value(random); });
+    case Input::FewDistinct:
+        uniform(0, 3);
         break;
-    }
     }
     return data;
 }
